@@ -17,7 +17,7 @@ build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	@echo "make run: the window is not built yet; make test runs the engine tests."
+	@scripts/run-window $(BUILD)/app/parvelo
 
 test: build
 	@mkdir -p -m 700 $(RUNTIME_DIR)

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <memory>
+
+class QApplication;
+
+namespace parvelo {
+
+class MainWindow;
+class Platform;
+
+// The toolkit's look: classic desktop controls.
+void prepare_toolkit(QApplication &app);
+
+// The window with all its controls and bindings, hidden, the created event already run.
+std::unique_ptr<MainWindow> create_main_window(Platform &platform);
+
+// The whole program: toolkit, window, created event, show, message loop.
+int run_program(int argc, char **argv);
+
+} // namespace parvelo
