@@ -1,5 +1,8 @@
 #include "interval_timer.h"
 #include "launch_table.h"
+#include "platform.h"
+
+#include <QCursor>
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
@@ -44,6 +47,15 @@ TEST(IntervalTimer, SamePeriodDoesNotDelayTheNextTick)
     resetter.set_period(20);
     EXPECT_TRUE(ticks.wait(1000));
     EXPECT_TRUE(ticks.wait(1000));
+}
+
+TEST(DesktopPlatform, ReadsThePointerWhereTheWindowSystemPutsIt)
+{
+    const auto desktop = make_desktop_platform();
+    for (const QPoint p : {QPoint(120, 608), QPoint(3, 4)}) {
+        QCursor::setPos(p);
+        EXPECT_EQ(desktop->cursor_position(), p);
+    }
 }
 
 } // namespace
