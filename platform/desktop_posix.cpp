@@ -10,7 +10,6 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
-#include <QWindow>
 
 namespace parvelo {
 
@@ -52,8 +51,6 @@ public:
     }
 
     QPoint cursor_position() const override { return QCursor::pos(); }
-
-    bool start_window_move(QWindow *window) override { return window && window->startSystemMove(); }
 };
 
 } // namespace

@@ -3,8 +3,6 @@
 
 #include "platform.h"
 
-#include <QWindow>
-
 #include <shellapi.h>
 #include <shlwapi.h>
 #include <windows.h>
@@ -82,8 +80,6 @@ public:
         GetCursorPos(&p);
         return {static_cast<int>(p.x), static_cast<int>(p.y)};
     }
-
-    bool start_window_move(QWindow *window) override { return window && window->startSystemMove(); }
 };
 
 } // namespace

@@ -31,7 +31,7 @@ public:
     virtual QPoint cursor_position() const = 0;
 
     // Lets the window system move the window as if its title bar had been pressed.
-    virtual bool start_window_move(QWindow *window) = 0;
+    virtual bool start_window_move(QWindow *window);
 };
 
 std::unique_ptr<Platform> make_desktop_platform();
