@@ -117,13 +117,21 @@ double parse_ascii(std::string_view s)
     const std::size_t mantissa_begin = i;
     std::size_t digits = 0;
     std::size_t point = std::string_view::npos;
+    std::uint64_t mantissa = 0; // the first 19 significant digits
+    int significant = 0;
+    int fraction_digits = 0;
     for (; i < n; ++i) {
-        if (is_digit(s[i]))
+        if (is_digit(s[i])) {
             ++digits;
-        else if (s[i] == '.' && point == std::string_view::npos)
+            if (point != std::string_view::npos)
+                ++fraction_digits;
+            if ((significant > 0 || s[i] != '0') && ++significant <= 19)
+                mantissa = mantissa * 10 + static_cast<unsigned>(s[i] - '0');
+        } else if (s[i] == '.' && point == std::string_view::npos) {
             point = i;
-        else
+        } else {
             break;
+        }
     }
     if (digits == 0)
         return 0.0;
@@ -148,6 +156,17 @@ double parse_ascii(std::string_view s)
             if (exponent_negative)
                 exponent = -exponent;
         }
+    }
+
+    // Exact mantissa and power of ten: one correctly rounded operation gives the answer.
+    static constexpr double powers[]
+        = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+           1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    const long long scale = exponent - fraction_digits;
+    if (significant <= 15 && scale >= -22 && scale <= 22) {
+        const auto m = static_cast<double>(mantissa);
+        const double value = scale < 0 ? m / powers[-scale] : m * powers[scale];
+        return negative ? -value : value;
     }
 
     double value = 0.0;

@@ -66,6 +66,11 @@ TEST(TextToNumber, ReadsTheLongestNumericPrefix)
         {"0.0000001e-400", 0},
         {"1e99999999999999999999", inf}, // the exponent saturates
         {"0e99999999999999999999", 0},
+        {"123456789012345e-22", 1.23456789012345e-8}, // exact mantissa and power of ten
+        {"1e22", 1e22},
+        {"1e23", 1e23},                           // beyond the exact powers of ten
+        {"9007199254740993", 9007199254740992.0}, // 2^53 + 1 ties to even
+        {"0.000000000000000000000000001", 1e-27},
         {"inf", 0},
         {"nan", 0},
         {"\xff\xfe 12", 0}, // invalid UTF-8 is not a number
