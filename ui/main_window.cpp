@@ -35,9 +35,9 @@ QString text_of(const char *utf8)
     return QString::fromUtf8(utf8);
 }
 
-QFont font_of(FontSpec spec)
+QFont font_of(FontSpec row)
 {
-    return spec.pixels ? song_font(spec.pixels, spec.bold) : default_control_font();
+    return row.pixels ? song_font(row.pixels, row.bold) : default_control_font();
 }
 
 void set_colour(QWidget *w, QPalette::ColorRole role, int colour)
@@ -49,18 +49,18 @@ void set_colour(QWidget *w, QPalette::ColorRole role, int colour)
     w->setPalette(palette);
 }
 
-QLineEdit *make_edit(const ControlSpec &spec, QWidget *container)
+QLineEdit *make_edit(const ControlSpec &row, QWidget *container)
 {
     auto *edit = new QLineEdit(container);
     edit->setMaxLength(std::numeric_limits<int>::max());
-    edit->setAlignment((spec.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
+    edit->setAlignment((row.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
     QPalette palette = edit->palette();
     palette.setColor(QPalette::Base, Qt::white);
-    palette.setColor(QPalette::Text, QColor::fromRgb(static_cast<QRgb>(spec.colour)));
+    palette.setColor(QPalette::Text, QColor::fromRgb(static_cast<QRgb>(row.colour)));
     // The selection is not shown while the window is inactive either.
     palette.setColor(QPalette::Inactive, QPalette::Highlight, Qt::white);
     palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                     QColor::fromRgb(static_cast<QRgb>(spec.colour)));
+                     QColor::fromRgb(static_cast<QRgb>(row.colour)));
     edit->setPalette(palette);
     return edit;
 }
@@ -102,11 +102,11 @@ MainWindow::MainWindow(Platform &platform)
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(centred_position(screen->geometry().size()));
 
-    for (const ControlSpec &spec : window_layout()) {
-        QWidget *container = spec.container ? controls.value(text_of(spec.container)) : this;
-        if (QWidget *w = build(spec, container)) {
-            w->setObjectName(text_of(spec.name));
-            w->setGeometry(spec.left, spec.top, spec.width, spec.height);
+    for (const ControlSpec &row : window_layout()) {
+        QWidget *container = row.container ? controls.value(text_of(row.container)) : this;
+        if (QWidget *w = build(row, container)) {
+            w->setObjectName(text_of(row.name));
+            w->setGeometry(row.left, row.top, row.width, row.height);
             w->installEventFilter(this);
             controls.insert(w->objectName(), w);
         }
@@ -114,14 +114,14 @@ MainWindow::MainWindow(Platform &platform)
     controls.value(text_of(tab_order().front()))->setFocus();
 }
 
-QWidget *MainWindow::build(const ControlSpec &spec, QWidget *container)
+QWidget *MainWindow::build(const ControlSpec &row, QWidget *container)
 {
-    const QString text = text_of(spec.text);
+    const QString text = text_of(row.text);
     QWidget *w = nullptr;
-    switch (spec.kind) {
+    switch (row.kind) {
     case Kind::Timer: {
         auto *timer = new IntervalTimer(this);
-        timer->setObjectName(text_of(spec.name));
+        timer->setObjectName(text_of(row.name));
         timers.insert(timer->objectName(), timer);
         return nullptr;
     }
@@ -130,13 +130,13 @@ QWidget *MainWindow::build(const ControlSpec &spec, QWidget *container)
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         label->setTextFormat(Qt::PlainText);
         label->setAutoFillBackground(true);
-        set_colour(label, QPalette::WindowText, spec.colour);
+        set_colour(label, QPalette::WindowText, row.colour);
         w = label;
         break;
     }
     case Kind::Edit: {
-        auto *edit = make_edit(spec, container);
-        fields.insert(text_of(spec.name), edit);
+        auto *edit = make_edit(row, container);
+        fields.insert(text_of(row.name), edit);
         w = edit;
         break;
     }
@@ -149,7 +149,7 @@ QWidget *MainWindow::build(const ControlSpec &spec, QWidget *container)
     }
     case Kind::GroupBox: {
         auto *group = new QGroupBox(text, container);
-        set_colour(group, QPalette::WindowText, spec.colour);
+        set_colour(group, QPalette::WindowText, row.colour);
         w = group;
         break;
     }
@@ -172,8 +172,8 @@ QWidget *MainWindow::build(const ControlSpec &spec, QWidget *container)
         break;
     }
     }
-    w->setFont(font_of(spec.font));
-    kinds.insert(w, spec.kind);
+    w->setFont(font_of(row.font));
+    kinds.insert(w, row.kind);
     return w;
 }
 

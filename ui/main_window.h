@@ -41,7 +41,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    QWidget *build(const ControlSpec &spec, QWidget *container);
+    QWidget *build(const ControlSpec &row, QWidget *container);
     bool key_rule(QKeyEvent *event);
     void move_focus(bool forward);
 
