@@ -39,6 +39,7 @@ void run_hover_check(MainWindow &window, std::string_view)
     hover_check(host);
 }
 
+// Every event the program handles; no other event has an operation.
 constexpr std::array<EventBinding, 20> bindings = {{
     {"", Event::Created, run_build_link_bar},      {"按钮1", Event::Clicked, run_preset},
     {"按钮2", Event::Clicked, run_preset},         {"按钮3", Event::Clicked, run_preset},
@@ -58,11 +59,6 @@ QString name_of(std::string_view control)
 }
 
 } // namespace
-
-std::span<const EventBinding> event_table()
-{
-    return bindings;
-}
 
 void connect_events(MainWindow &window)
 {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <span>
 #include <string_view>
 
 namespace parvelo {
@@ -18,9 +17,6 @@ struct EventBinding
     Event event;
     Operation operation;
 };
-
-// Every event the program handles; no other event has an operation.
-std::span<const EventBinding> event_table();
 
 // Connects the clicks, presses and ticks of the table to their operations.
 void connect_events(MainWindow &window);

@@ -27,8 +27,7 @@ void HypertextView::set_style_sheet(const QString &sheet)
 
 void HypertextView::set_content(const QString &content)
 {
-    source = content;
-    doc = parse_hypertext(source);
+    doc = parse_hypertext(content);
     hovered = -1;
     lay_out();
 }

@@ -19,7 +19,6 @@ public:
 
     void set_style_sheet(const QString &sheet);
     void set_content(const QString &content);
-    QString content() const { return source; }
 
     // The link whose drawn label holds `pos` (widget coordinates), or -1.
     int link_at(QPoint pos) const;
@@ -47,7 +46,6 @@ private:
     Border border;
     std::function<void(const QString &)> open_target;
     HyperStyles styles;
-    QString source;
     HyperDocument doc;
     QList<Box> boxes; // where each run is drawn
     int hovered = -1;

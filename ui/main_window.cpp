@@ -184,14 +184,6 @@ HypertextView *MainWindow::hypertext(const QString &name) const
                : nullptr;
 }
 
-BannerView *MainWindow::banner() const
-{
-    for (auto it = kinds.begin(); it != kinds.end(); ++it)
-        if (it.value() == Kind::Picture)
-            return static_cast<BannerView *>(it.key());
-    return nullptr;
-}
-
 std::string MainWindow::read(std::string_view name) const
 {
     const QLineEdit *edit = fields.value(QString::fromUtf8(name.data(), qsizetype(name.size())));

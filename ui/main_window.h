@@ -11,7 +11,6 @@ class QLineEdit;
 
 namespace parvelo {
 
-class BannerView;
 class HypertextView;
 class IntervalTimer;
 class Platform;
@@ -29,7 +28,6 @@ public:
     QWidget *control(const QString &name) const { return controls.value(name); }
     IntervalTimer *timer(const QString &name) const { return timers.value(name); }
     HypertextView *hypertext(const QString &name) const;
-    BannerView *banner() const;
     Platform &desktop() const { return platform; }
 
     // The link list that belongs to the window's definition.
