@@ -54,7 +54,7 @@ void HypertextView::lay_out()
         int x = start.x();
         for (const HyperRun &run : line) {
             const int width = metrics.horizontalAdvance(run.text);
-            boxes.append({QRect(x, y, width, line_height()), run.link});
+            boxes.append({QRect(x, y, width, line_height()), run.link, run.text});
             x += width;
         }
         y += line_height();
@@ -114,19 +114,16 @@ void HypertextView::paintEvent(QPaintEvent *)
     }
     const QFontMetrics metrics(styles.body.font);
     const int baseline = (line_height() - metrics.height()) / 2 + metrics.ascent();
-    int index = 0;
-    for (const QList<HyperRun> &line : doc.lines)
-        for (const HyperRun &run : line) {
-            const QRect box = boxes[index++].rect;
-            const TextStyle &style = run.link < 0          ? styles.body
-                                     : run.link == hovered ? styles.hover
-                                                           : styles.link;
-            QFont font = style.font;
-            font.setUnderline(style.underline);
-            painter.setFont(font);
-            painter.setPen(style.colour);
-            painter.drawText(QPoint(box.left(), box.top() + baseline), run.text);
-        }
+    for (const Box &box : boxes) {
+        const TextStyle &style = box.link < 0          ? styles.body
+                                 : box.link == hovered ? styles.hover
+                                                       : styles.link;
+        QFont font = style.font;
+        font.setUnderline(style.underline);
+        painter.setFont(font);
+        painter.setPen(style.colour);
+        painter.drawText(QPoint(box.rect.left(), box.rect.top() + baseline), box.text);
+    }
 }
 
 } // namespace parvelo

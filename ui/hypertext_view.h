@@ -32,10 +32,12 @@ protected:
     void leaveEvent(QEvent *) override;
 
 private:
+    // One run of the content where it is drawn.
     struct Box
     {
         QRect rect;
         int link;
+        QString text;
     };
 
     void lay_out();
@@ -47,7 +49,7 @@ private:
     std::function<void(const QString &)> open_target;
     HyperStyles styles;
     HyperDocument doc;
-    QList<Box> boxes; // where each run is drawn
+    QList<Box> boxes;
     int hovered = -1;
 };
 
