@@ -22,7 +22,7 @@ run: build
 test: build
 	@mkdir -p -m 700 $(RUNTIME_DIR)
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$(RUNTIME_DIR) \
-		ctest --output-on-failure -j $(JOBS)
+		xvfb-run -a -s '-screen 0 1024x768x24' ctest --output-on-failure -j $(JOBS)
 
 bench: build
 	@$(BUILD)/bench/parvelo_bench

@@ -19,7 +19,8 @@ constexpr std::array<Mapping, 1> mappings = {{
     {R"(c:\windows\system32\calc.exe)", calculators},
 }};
 
-constexpr std::array<std::string_view, 2> browsers = {"x-www-browser", "sensible-browser"};
+constexpr std::array<std::string_view, 3> openers
+    = {"xdg-open", "x-www-browser", "sensible-browser"};
 
 } // namespace
 
@@ -31,9 +32,9 @@ std::span<const std::string_view> programs_for_command_line(std::string_view com
     return {};
 }
 
-std::span<const std::string_view> web_browser_programs()
+std::span<const std::string_view> address_openers()
 {
-    return browsers;
+    return openers;
 }
 
 } // namespace parvelo

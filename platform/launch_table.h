@@ -9,7 +9,7 @@ namespace parvelo {
 // desktop that has no such path; the first one installed wins.
 std::span<const std::string_view> programs_for_command_line(std::string_view command_line);
 
-// Programs that open a web address when the desktop's own opener cannot.
-std::span<const std::string_view> web_browser_programs();
+// Programs that open an address, the desktop's own opener first, then web browsers.
+std::span<const std::string_view> address_openers();
 
 } // namespace parvelo

@@ -1,16 +1,17 @@
 #pragma once
 
-#include <QPoint>
-
 #include <memory>
 #include <string>
-
-class QWindow;
 
 namespace parvelo {
 
 // Show states of the shell calls, as the desktop understands them.
 enum class ShowState { Show, ShowNormal };
+
+struct PointerPosition
+{
+    int x, y;
+};
 
 // What the program asks of the operating system. One implementation per OS; tests
 // inject a recording fake.
@@ -28,10 +29,7 @@ public:
         = 0;
 
     // The pointer position in screen pixels.
-    virtual QPoint cursor_position() const = 0;
-
-    // Lets the window system move the window as if its title bar had been pressed.
-    virtual bool start_window_move(QWindow *window);
+    virtual PointerPosition cursor_position() const = 0;
 };
 
 std::unique_ptr<Platform> make_desktop_platform();

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "hypertext.h"
+
+#include <QFont>
+#include <QWidget>
+
+namespace parvelo {
+
+class Platform;
+
+// Measures in the Qt fonts that the styles name.
+class QtTextMeasure final : public TextMeasure
+{
+public:
+    int width(std::string_view text, const TextStyle &style) const override;
+    int ascent(const TextStyle &style) const override;
+    int height(const TextStyle &style) const override;
+};
+
+// Draws a hypertext model and feeds it the pointer; the model decides the rest.
+class HypertextView : public QWidget
+{
+public:
+    HypertextView(QWidget *parent, bool bordered, Platform &platform);
+
+    void set_style_sheet(const std::string &sheet) { model.set_style_sheet(sheet), update(); }
+    void set_content(std::string_view content) { model.set_content(content), update(); }
+
+    // The link whose drawn label holds `pos` (widget coordinates), or -1.
+    int link_at(QPoint pos) const { return model.link_at(pos.x(), pos.y()); }
+    int hovered_link() const { return model.hovered_link(); }
+    const HyperDocument &document() const { return model.document(); }
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *) override;
+
+private:
+    QtTextMeasure measure;
+    HypertextModel model;
+    Platform &platform;
+};
+
+} // namespace parvelo
