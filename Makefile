@@ -1,9 +1,12 @@
 # The two commands of the quick start: `make run` and `make test`.
 BUILD ?= build
+WINDOWS_BUILD ?= build-windows
 JOBS ?= $(shell nproc)
 RUNTIME_DIR := $(abspath $(BUILD))/xdg-runtime
+XVFB := xvfb-run -a -s '-screen 0 1024x768x24'
 
-.PHONY: all deps configure build run test bench screenshot format clean
+.PHONY: all deps configure build windows run test test-linux test-windows bench screenshot \
+	format clean
 
 all: build
 
@@ -16,22 +19,36 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
+# The Windows program, cross-built: $(WINDOWS_BUILD)/parvelo.exe.
+windows: deps
+	@scripts/windows-jpeg $(WINDOWS_BUILD)/jpeg
+	@cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_BUILD_TYPE=Release \
+		-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+		-DJPEG_INCLUDE_DIR=$(abspath $(WINDOWS_BUILD))/jpeg/prefix/include \
+		-DJPEG_LIBRARY=$(abspath $(WINDOWS_BUILD))/jpeg/prefix/lib/libjpeg.a >/dev/null
+	@cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+
 run: build
 	@scripts/run-window $(BUILD)/app/parvelo
 
-test: build
+test: test-linux test-windows
+
+test-linux: build
 	@mkdir -p -m 700 $(RUNTIME_DIR)
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$(RUNTIME_DIR) \
-		xvfb-run -a -s '-screen 0 1024x768x24' ctest --output-on-failure -j $(JOBS)
+		$(XVFB) ctest --output-on-failure -j $(JOBS)
+
+test-windows: windows
+	@scripts/with-wine $(WINDOWS_BUILD) ctest --test-dir $(WINDOWS_BUILD) --output-on-failure -j $(JOBS)
 
 bench: build
 	@$(BUILD)/bench/parvelo_bench
 
-screenshot: build
+screenshot: build windows
 	@scripts/screenshot
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	@rm -rf $(BUILD)
+	@rm -rf $(BUILD) $(WINDOWS_BUILD)

@@ -118,6 +118,56 @@ bool write_progressive_jpeg(const QImage &image, const char *path)
     return std::fclose(out) == 0;
 }
 
+void put16(std::vector<unsigned char> &out, unsigned value)
+{
+    out.push_back(static_cast<unsigned char>(value));
+    out.push_back(static_cast<unsigned char>(value >> 8));
+}
+
+void put32(std::vector<unsigned char> &out, unsigned value)
+{
+    put16(out, value & 0xFFFF);
+    put16(out, value >> 16);
+}
+
+// A Windows icon file with one 32-bit image (alpha, plus the AND mask older systems use).
+bool write_icon(const QImage &image, const char *path)
+{
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    const unsigned size = static_cast<unsigned>(argb.width());
+    const unsigned mask_stride = (size + 31) / 32 * 4;
+    const unsigned bytes = 40 + size * size * 4 + mask_stride * size;
+    std::vector<unsigned char> out;
+    put16(out, 0), put16(out, 1), put16(out, 1); // an icon directory of one entry
+    out.push_back(static_cast<unsigned char>(size == 256 ? 0 : size));
+    out.push_back(static_cast<unsigned char>(size == 256 ? 0 : size));
+    out.push_back(0), out.push_back(0);
+    put16(out, 1), put16(out, 32), put32(out, bytes), put32(out, 22);
+    put32(out, 40), put32(out, size), put32(out, size * 2); // colour and mask stacked
+    put16(out, 1), put16(out, 32), put32(out, 0), put32(out, size * size * 4);
+    put32(out, 0), put32(out, 0), put32(out, 0), put32(out, 0);
+    for (int y = static_cast<int>(size) - 1; y >= 0; --y)
+        for (unsigned x = 0; x < size; ++x) {
+            const QRgb p = argb.pixel(static_cast<int>(x), y);
+            out.push_back(static_cast<unsigned char>(qBlue(p)));
+            out.push_back(static_cast<unsigned char>(qGreen(p)));
+            out.push_back(static_cast<unsigned char>(qRed(p)));
+            out.push_back(static_cast<unsigned char>(qAlpha(p)));
+        }
+    for (int y = static_cast<int>(size) - 1; y >= 0; --y) {
+        std::vector<unsigned char> row(mask_stride, 0);
+        for (unsigned x = 0; x < size; ++x)
+            if (qAlpha(argb.pixel(static_cast<int>(x), y)) == 0)
+                row[x / 8] |= static_cast<unsigned char>(0x80 >> (x % 8));
+        out.insert(out.end(), row.begin(), row.end());
+    }
+    FILE *file = std::fopen(path, "wb");
+    if (!file)
+        return false;
+    const bool written = std::fwrite(out.data(), 1, out.size(), file) == out.size();
+    return std::fclose(file) == 0 && written;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -126,7 +176,9 @@ int main(int argc, char **argv)
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     const bool banner
         = write_progressive_jpeg(draw_banner(), (folder + "/banner.jpg").toLocal8Bit());
-    const bool icon = draw_icon().save(folder + "/icon.png", "PNG");
+    const QImage drawn = draw_icon();
+    const bool icon = drawn.save(folder + "/icon.png", "PNG")
+                      && write_icon(drawn, (folder + "/icon.ico").toLocal8Bit());
     if (!banner || !icon) {
         std::fprintf(stderr, "could not write the assets to %s\n", qPrintable(folder));
         return 1;

@@ -60,6 +60,20 @@ void move_focus(WindowHost &window, bool forward)
     }
 }
 
+void restore_focus(WindowHost &window, std::string_view last)
+{
+    if (!last.empty() && window.can_take_focus(last)) {
+        window.focus_control(last);
+        return;
+    }
+    for (const char *name : tab_order()) {
+        if (window.can_take_focus(name)) {
+            window.focus_control(name);
+            return;
+        }
+    }
+}
+
 bool left_press(WindowHost &window, std::string_view control)
 {
     const Kind kind = kind_of(control);

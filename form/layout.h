@@ -62,6 +62,14 @@ constexpr int scaled(int pixels, int dpi)
     return static_cast<int>(product >= 0 ? (product + 48) / 96 : -((-product + 48) / 96));
 }
 
+// A length in pixels at `dpi` back in the table's 96-dpi pixels.
+constexpr int unscaled(int pixels, int dpi)
+{
+    const long long product = static_cast<long long>(pixels) * 96;
+    const long long half = dpi / 2;
+    return static_cast<int>(product >= 0 ? (product + half) / dpi : -((-product + half) / dpi));
+}
+
 // The usage notes shown in 简单超文本框2, and the style sheet of both hypertext views.
 extern const char *const usage_notes;
 extern const char *const default_style_sheet;

@@ -151,7 +151,7 @@ MainWindow::MainWindow(Platform &platform, WindowMove mover)
             controls.insert(w->objectName(), w);
         }
     }
-    controls.value(text_of(tab_order().front()))->setFocus();
+    restore_focus(*this, {});
 }
 
 QWidget *MainWindow::build(const ControlSpec &row, QWidget *container)
@@ -292,7 +292,8 @@ std::string MainWindow::focused_control() const
 bool MainWindow::can_take_focus(std::string_view control) const
 {
     const QWidget *w = find(control);
-    return w && w->isVisible() && w->isEnabled();
+    // Visible within the window, which may itself not be shown yet.
+    return w && w->isVisibleTo(this) && w->isEnabled();
 }
 
 void MainWindow::focus_control(std::string_view control)

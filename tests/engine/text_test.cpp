@@ -206,7 +206,8 @@ TEST(IntegerToTextAndLength, Basics)
 TEST(Conversions, IgnoreTheProcessLocale)
 {
     const char *found = nullptr;
-    for (const char *name : {"de_DE.UTF-8", "fr_FR.UTF-8", "ru_RU.UTF-8", "C.UTF-8"})
+    for (const char *name :
+         {"de_DE.UTF-8", "fr_FR.UTF-8", "ru_RU.UTF-8", "C.UTF-8", "German_Germany.1252"})
         if ((found = std::setlocale(LC_ALL, name)) && std::localeconv()->decimal_point[0] == ',')
             break;
     if (!found || std::localeconv()->decimal_point[0] != ',') {

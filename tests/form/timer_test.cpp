@@ -17,12 +17,15 @@ TEST(TimerPeriod, WhatEachSettingDoes)
     };
     // One timer through a sequence of settings.
     const Case cases[] = {
-        {0, Change::None, 0},                                // stopped already
-        {-5, Change::None, 0},                               // a negative period counts as 0
-        {180, Change::Start, 180}, {180, Change::None, 180}, // the same period keeps the next tick
-                                                             // where it was
-        {40, Change::Start, 40},                             // a new period starts over
-        {0, Change::Stop, 0},      {-1, Change::None, 0},    {180, Change::Start, 180},
+        {0, Change::None, 0},  // stopped already
+        {-5, Change::None, 0}, // a negative period counts as 0
+        {180, Change::Start, 180},
+        {180, Change::None, 180}, // the same period keeps the next tick
+                                  // where it was
+        {40, Change::Start, 40},  // a new period starts over
+        {0, Change::Stop, 0},
+        {-1, Change::None, 0},
+        {180, Change::Start, 180},
         {-3, Change::Stop, 0},
     };
     TimerPeriod timer;

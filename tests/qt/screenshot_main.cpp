@@ -1,5 +1,6 @@
 // Writes the main window as PNG files, offscreen:
 //   parvelo_screenshot <file.png> [--example] [--ticks N [--every K]]
+//   parvelo_screenshot <file.png> --convert <picture>   (another picture as PNG)
 // --example types worked example 1 and presses 按钮1; --ticks runs N scroll ticks and
 // writes a frame every K of them as <file>-<tick>.png.
 #include "main_window.h"
@@ -8,6 +9,7 @@
 #include "startup.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -39,6 +41,8 @@ int main(int argc, char **argv)
         return 2;
     }
     const QString path = args[1];
+    if (const qsizetype at = args.indexOf(u"--convert"_s); at > 0 && at + 1 < args.size())
+        return QImage(args[at + 1]).save(path) ? 0 : 1;
     InertDesktop desktop;
     auto window = create_main_window(desktop);
     window->show();

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "fonts.h"
+#include "hypertext.h"
+
+#include <windows.h>
+
+#include <string_view>
+
+namespace parvelo {
+class Platform;
+}
+
+namespace parvelo::win32 {
+
+// A hypertext view as a child window: GDI draws the core's model into an off-screen
+// bitmap and puts it on the screen in one step; the pointer goes to the model.
+class HypertextWindow
+{
+public:
+    HypertextWindow(HWND parent, RECT rect, bool bordered, Platform &platform, int dpi);
+    ~HypertextWindow();
+    HypertextWindow(const HypertextWindow &) = delete;
+    HypertextWindow &operator=(const HypertextWindow &) = delete;
+
+    HWND handle() const { return window; }
+    const HypertextModel &model() const { return view; }
+    void set_style_sheet(std::string_view sheet);
+    void set_content(std::string_view content);
+
+private:
+    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM w, LPARAM l);
+    void paint();
+    void pointer_moved(int x, int y);
+
+    GdiTextMeasure measure;
+    HypertextModel view;
+    Platform &platform;
+    HWND window = nullptr;
+    bool tracking = false; // asked to hear when the pointer leaves
+};
+
+} // namespace parvelo::win32

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace parvelo::win32 {
+
+// The program's texts are UTF-8; the W calls take UTF-16. Invalid input becomes U+FFFD.
+std::wstring widen(std::string_view utf8);
+std::string narrow(std::wstring_view utf16);
+
+} // namespace parvelo::win32
