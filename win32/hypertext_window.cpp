@@ -49,17 +49,23 @@ HypertextWindow::~HypertextWindow()
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
 }
 
+void HypertextWindow::changed()
+{
+    stale = true;
+    InvalidateRect(window, nullptr, FALSE);
+}
+
 void HypertextWindow::set_style_sheet(std::string_view sheet)
 {
     view.set_style_sheet(sheet);
-    InvalidateRect(window, nullptr, FALSE);
+    changed();
 }
 
 void HypertextWindow::set_content(std::string_view content)
 {
     view.set_content(content);
-    // The whole view at once, background included.
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    changed();
+    UpdateWindow(window); // the whole view at once, background included
 }
 
 void HypertextWindow::pointer_moved(int x, int y)
@@ -69,36 +75,51 @@ void HypertextWindow::pointer_moved(int x, int y)
         tracking = TrackMouseEvent(&track) != FALSE;
     }
     if (view.pointer_moved(x, y))
-        InvalidateRect(window, nullptr, FALSE);
+        changed();
+}
+
+void HypertextWindow::render(HDC screen, int width, int height)
+{
+    if (!picture || picture_size.cx != width || picture_size.cy != height) {
+        picture.reset(CreateCompatibleDC(screen));
+        picture_bits.reset(CreateCompatibleBitmap(screen, width, height));
+        SelectObject(picture.get(), picture_bits.get());
+        picture_size = {width, height};
+    }
+    const HDC dc = picture.get();
+    RECT client = {0, 0, width, height};
+    SelectClipRgn(dc, nullptr);
+    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+    if (view.bordered()) {
+        DrawEdge(dc, &client, BDR_SUNKENOUTER, BF_RECT);
+        IntersectClipRect(dc, 1, 1, width - 1, height - 1);
+    }
+    SetBkMode(dc, TRANSPARENT);
+    SetTextAlign(dc, TA_LEFT | TA_BASELINE | TA_NOUPDATECP);
+    for (const HyperBox &box : view.boxes()) {
+        const TextStyle &style = view.style_of(box);
+        const Selection font(dc, measure.font(style));
+        SetTextColor(dc, colour_ref(style.colour));
+        const std::wstring text = widen(box.text);
+        TextOutW(dc, box.left, box.baseline, text.c_str(), static_cast<int>(text.size()));
+    }
+    stale = false;
 }
 
 void HypertextWindow::paint()
 {
-    const PaintDc screen(window);
+    PAINTSTRUCT ps = {};
+    const HDC screen = BeginPaint(window, &ps);
     RECT client = {};
     GetClientRect(window, &client);
-    const int width = client.right, height = client.bottom;
-    if (width <= 0 || height <= 0)
-        return;
-    const MemoryDc dc(CreateCompatibleDC(screen));
-    const Bitmap bitmap(CreateCompatibleBitmap(screen, width, height));
-    const Selection canvas(dc.get(), bitmap.get());
-    FillRect(dc.get(), &client, GetSysColorBrush(COLOR_BTNFACE));
-    if (view.bordered()) {
-        DrawEdge(dc.get(), &client, BDR_SUNKENOUTER, BF_RECT);
-        IntersectClipRect(dc.get(), 1, 1, width - 1, height - 1);
+    if (client.right > 0 && client.bottom > 0) {
+        if (stale || picture_size.cx != client.right || picture_size.cy != client.bottom)
+            render(screen, client.right, client.bottom);
+        const RECT &r = ps.rcPaint;
+        BitBlt(screen, r.left, r.top, r.right - r.left, r.bottom - r.top, picture.get(), r.left,
+               r.top, SRCCOPY);
     }
-    SetBkMode(dc.get(), TRANSPARENT);
-    SetTextAlign(dc.get(), TA_LEFT | TA_BASELINE | TA_NOUPDATECP);
-    for (const HyperBox &box : view.boxes()) {
-        const TextStyle &style = view.style_of(box);
-        const Selection font(dc.get(), measure.font(style));
-        SetTextColor(dc.get(), colour_ref(style.colour));
-        const std::wstring text = widen(box.text);
-        TextOutW(dc.get(), box.left, box.baseline, text.c_str(), static_cast<int>(text.size()));
-    }
-    SelectClipRgn(dc.get(), nullptr);
-    BitBlt(screen, 0, 0, width, height, dc.get(), 0, 0, SRCCOPY);
+    EndPaint(window, &ps);
 }
 
 LRESULT CALLBACK HypertextWindow::procedure(HWND window, UINT message, WPARAM w, LPARAM l)
@@ -123,7 +144,7 @@ LRESULT CALLBACK HypertextWindow::procedure(HWND window, UINT message, WPARAM w,
     case WM_MOUSELEAVE:
         self->tracking = false;
         if (self->view.pointer_left())
-            InvalidateRect(window, nullptr, FALSE);
+            self->changed();
         return 0;
     case WM_SETCURSOR:
         if (LOWORD(l) == HTCLIENT) {

@@ -31,13 +31,21 @@ public:
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM w, LPARAM l);
     void paint();
+    void render(HDC screen, int width, int height);
     void pointer_moved(int x, int y);
+    void changed();
 
     GdiTextMeasure measure;
     HypertextModel view;
     Platform &platform;
     HWND window = nullptr;
     bool tracking = false; // asked to hear when the pointer leaves
+    // The whole view, drawn once and copied to the screen as often as it is exposed:
+    // a moving link bar only brings its picture along.
+    MemoryDc picture;
+    Bitmap picture_bits;
+    SIZE picture_size = {};
+    bool stale = true;
 };
 
 } // namespace parvelo::win32

@@ -295,29 +295,29 @@ BarRect MainWindow::window_outer() const
             unscaled(r.bottom - r.top, scale)};
 }
 
-void MainWindow::place_bar()
+void MainWindow::place_bar(UINT flags)
 {
     const RECT r = scaled_rect(bar_rect.left, bar_rect.top, bar_rect.width, bar_rect.height);
     SetWindowPos(control(link_bar_view), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+                 SWP_NOZORDER | SWP_NOACTIVATE | flags);
 }
 
 void MainWindow::set_bar_left(int left)
 {
     bar_rect.left = left;
-    place_bar();
+    place_bar(SWP_NOSIZE); // every scroll tick: a move alone is cheapest
 }
 
 void MainWindow::set_bar_top(int top)
 {
     bar_rect.top = top;
-    place_bar();
+    place_bar(SWP_NOSIZE);
 }
 
 void MainWindow::set_bar_width(int width)
 {
     bar_rect.width = width;
-    place_bar();
+    place_bar(SWP_NOMOVE);
 }
 
 void MainWindow::set_bar_content(std::string_view html)

@@ -93,7 +93,7 @@ private:
     void create_control(const ControlSpec &row);
     HFONT font_for(FontSpec spec);
     RECT scaled_rect(int left, int top, int width, int height) const;
-    void place_bar();
+    void place_bar(UINT flags);
     const ControlSpec *spec_of(HWND control) const;
 
     LRESULT on_command(WPARAM w, LPARAM l);
