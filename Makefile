@@ -41,11 +41,13 @@ test-linux: build
 test-windows: windows
 	@scripts/with-wine $(WINDOWS_BUILD) ctest --test-dir $(WINDOWS_BUILD) --output-on-failure -j $(JOBS)
 
-bench: build
+bench: build windows
 	@$(BUILD)/bench/parvelo_bench
+	@bench/windows-cost $(WINDOWS_BUILD)
 
 screenshot: build windows
-	@scripts/screenshot
+	@scripts/screenshot docs/window.png --example
+	@scripts/screenshot --windows docs/window-windows.png --example
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
