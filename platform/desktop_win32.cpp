@@ -8,6 +8,7 @@
 #include <shlwapi.h>
 
 #include "platform.h"
+#include "wide.h"
 
 #include <string>
 #include <vector>
@@ -15,17 +16,6 @@
 namespace parvelo {
 
 namespace {
-
-std::wstring widen(const std::string &utf8)
-{
-    if (utf8.empty())
-        return {};
-    const int size = static_cast<int>(utf8.size());
-    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), n);
-    return wide;
-}
 
 int show_command(ShowState show)
 {

@@ -5,6 +5,7 @@
 #include "qt_timer.h"
 #include "recording_platform.h"
 #include "startup.h"
+#include "worked_examples.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -40,26 +41,22 @@ protected:
     std::unique_ptr<MainWindow> window;
 };
 
-TEST_F(WindowTest, WorkedExampleTypedAndClicked)
+TEST_F(WindowTest, WorkedExamplesTypedAndClicked)
 {
-    const char *inputs[][2]
-        = {{"长", "5"},        {"高", "2"},        {"板单价", "60"},    {"控制卡", "300"},
-           {"电源单价", "80"}, {"边框单价", "10"}, {"其它费用", "200"}, {"报价", "3000"}};
-    for (const auto &[name, text] : inputs) {
-        edit(name)->setFocus();
-        QTest::keyClicks(edit(name), QString::fromUtf8(text));
+    for (const fakes::WorkedExample &example : fakes::worked_examples) {
+        SCOPED_TRACE(example.button);
+        for (const auto &[name, text] : example.inputs) {
+            edit(name.c_str())->setFocus();
+            edit(name.c_str())->selectAll(); // typing replaces the last example
+            QTest::keyClicks(edit(name.c_str()), QString::fromStdString(text));
+            ASSERT_EQ(window->read(name), text);
+        }
+        // A result typed over by hand is replaced by the next press.
+        QTest::keyClicks(edit("板长"), u"999"_s);
+        QTest::mouseClick(control(example.button), Qt::LeftButton);
+        for (const auto &[name, text] : example.results)
+            EXPECT_EQ(window->read(name), text) << name;
     }
-    // A result typed over by hand is replaced by the next press.
-    QTest::keyClicks(edit("板长"), u"999"_s);
-    QTest::mouseClick(control("按钮1"), Qt::LeftButton);
-
-    const char *results[][2]
-        = {{"板长", "15"},       {"板高", "12"},       {"整屏长", "4.88"}, {"整屏高", "2"},
-           {"整屏面积", "9.76"}, {"电源块数", "22.5"}, {"单元板", "180"},  {"边框长", "4.8"},
-           {"边框高", "1.92"},   {"成本", "13234.4"},  {"总价", "29280"}};
-    for (const auto &[name, text] : results)
-        EXPECT_EQ(edit(name)->text(), QString::fromUtf8(text)) << name;
-    EXPECT_EQ(edit("长")->text(), u"5"_s);
 }
 
 TEST_F(WindowTest, TabFollowsTheFixedOrderAndWraps)

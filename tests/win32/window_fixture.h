@@ -44,8 +44,8 @@ protected:
             5000);
     }
 
-    HWND control(const char *name) const { return window->control(name); }
-    std::string text(const char *name) const { return window->read(name); }
+    HWND control(std::string_view name) const { return window->control(name); }
+    std::string text(std::string_view name) const { return window->read(name); }
     std::string focus() const { return window->name_of(GetFocus()); }
 
     void click_on(const char *name, POINT at)

@@ -2,8 +2,7 @@
 #include "layout.h"
 #include "picture_window.h"
 #include "window_fixture.h"
-
-#include <array>
+#include "worked_examples.h"
 
 using namespace parvelo;
 using namespace parvelo::win32;
@@ -11,70 +10,18 @@ using namespace parvelo::win32::testing;
 
 namespace {
 
-using Texts = std::vector<std::array<const char *, 2>>;
-
-struct Example
-{
-    const char *button;
-    Texts inputs;
-    Texts results;
-};
-
 class Win32Window : public WindowTest
 {
 };
 
 TEST_F(Win32Window, WorkedExamplesTypedAndClicked)
 {
-    const Example examples[] = {
-        {"按钮1",
-         {{"长", "5"},
-          {"高", "2"},
-          {"板单价", "60"},
-          {"控制卡", "300"},
-          {"电源单价", "80"},
-          {"边框单价", "10"},
-          {"其它费用", "200"},
-          {"报价", "3000"}},
-         {{"板长", "15"},
-          {"板高", "12"},
-          {"整屏长", "4.88"},
-          {"整屏高", "2"},
-          {"整屏面积", "9.76"},
-          {"电源块数", "22.5"},
-          {"单元板", "180"},
-          {"边框长", "4.8"},
-          {"边框高", "1.92"},
-          {"成本", "13234.4"},
-          {"总价", "29280"}}},
-        {"按钮9",
-         {{"长", "3"},
-          {"高", "1.5"},
-          {"板单价", "45.5"},
-          {"控制卡", "280"},
-          {"电源单价", "75"},
-          {"边框单价", "12"},
-          {"其它费用", "150"},
-          {"报价", "2600"}},
-         {{"板长", "9"},
-          {"板高", "9"},
-          {"整屏长", "2.806"},
-          {"整屏高", "1.438"},
-          {"整屏面积", "4.035028"},
-          {"电源块数", "10.125"},
-          {"单元板", "81"},
-          {"边框长", "2.736"},
-          {"边框高", "1.368"},
-          {"成本", "4973.371"},
-          {"总价", "10491.0728"}}},
-    };
-    for (const Example &example : examples) {
+    for (const fakes::WorkedExample &example : fakes::worked_examples) {
         SCOPED_TRACE(example.button);
         for (const auto &[name, typed] : example.inputs) {
-            click_on(name);
+            click_on(name.c_str());
             ASSERT_EQ(focus(), name);
             SendMessageW(control(name), EM_SETSEL, 0, -1); // typing replaces the last example
-
             type_text(typed);
             flush();
             ASSERT_EQ(text(name), typed);

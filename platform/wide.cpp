@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-namespace parvelo::win32 {
+namespace parvelo {
 
 std::wstring widen(std::string_view utf8)
 {
@@ -26,4 +26,4 @@ std::string narrow(std::wstring_view utf16)
     return utf8;
 }
 
-} // namespace parvelo::win32
+} // namespace parvelo
