@@ -75,6 +75,23 @@ TEST_F(Win32Window, EscapeClosesFromAnEditBoxAndEnterDoesNothing)
     EXPECT_FALSE(IsWindow(window->handle()));
 }
 
+TEST_F(Win32Window, FocusComesBackWhereItWasWhenTheWindowIsActivatedAgain)
+{
+    click_on("板单价");
+    // Another program's window takes the activation for a while.
+    const HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
+                                       nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SetActiveWindow(other);
+    ASSERT_TRUE(pump_until(
+        *window, [&] { return GetActiveWindow() == other; }, 2000));
+    EXPECT_EQ(focus(), "");
+    SetActiveWindow(window->handle());
+    ASSERT_TRUE(pump_until(
+        *window, [&] { return GetActiveWindow() == window->handle(); }, 2000));
+    EXPECT_EQ(focus(), "板单价");
+    DestroyWindow(other);
+}
+
 TEST_F(Win32Window, ArrowKeysMoveNoFocus)
 {
     for (const char *name : {"按钮1", "按钮3", "按钮10", "简单超文本框1"}) {
