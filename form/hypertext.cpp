@@ -186,8 +186,12 @@ void apply_declarations(std::string_view declarations, TextStyle &style)
             double points = 0;
             const char *end = value.data() + value.size() - 2;
             const auto result = std::from_chars(value.data(), end, points);
-            if (result.ec == std::errc() && result.ptr == end && points > 0 && points < 1000)
-                style.pixels = static_cast<int>(std::lround(points * 96 / 72));
+            // A size that rounds to no pixel at all is no size.
+            const long pixels = result.ec == std::errc() && result.ptr == end && points < 1000
+                                    ? std::lround(points * 96 / 72)
+                                    : 0;
+            if (pixels >= 1)
+                style.pixels = static_cast<int>(pixels);
         }
     }
 }

@@ -63,8 +63,9 @@ void hover_check(LinkBarHost &host)
     const ScreenPoint p = host.pointer();
     const BarRect window = host.window_outer();
     const BarRect bar = host.bar();
-    // The band is measured from the window's outer top, moved down by the bar's height.
-    const long long bottom = truncate_to_integer(window.top + bar.top + 2.0 * bar.height);
+    // The band is measured from the window's outer top, moved down by the bar's height;
+    // the sum is formed in 64 bits, where it cannot overflow.
+    const long long bottom = static_cast<long long>(window.top) + bar.top + 2LL * bar.height;
     const long long x = p.x, y = p.y;
     const bool in_band = x > window.left && x < static_cast<long long>(window.left) + window.width
                          && y < bottom && y > bottom - bar.height;

@@ -97,6 +97,7 @@ TEST(StyleSheet, ValuesAndOddRules)
         {"p {color:red}", 0x000000, 12, false},       // other selectors don't reach the body
         {"body color:red}", 0x000000, 12, false},     // no opening brace
         {"body {font-size:-3pt}", 0x000000, 12, false},
+        {"body {font-size:.12pt}", 0x000000, 12, false}, // rounds to no pixel: no size
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.sheet);

@@ -79,9 +79,9 @@ TEST_F(LinkBarWindowTest, TicksNeverComeEarly)
     }
     QObject::disconnect(c);
     ASSERT_EQ(at.size(), 4u);
-    EXPECT_GE(at[0], 180);
-    for (std::size_t i = 1; i < at.size(); ++i)
-        EXPECT_GE(at[i] - at[i - 1], 179) << "tick " << i;
+    // Each tick on its 180 ms grid or later (a late one does not move the grid).
+    for (std::size_t i = 0; i < at.size(); ++i)
+        EXPECT_GE(at[i], 180 * static_cast<qint64>(i + 1)) << "tick " << i;
 }
 
 TEST_F(LinkBarWindowTest, PausesWhileThePointerIsInTheBand)
