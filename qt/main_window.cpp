@@ -2,6 +2,7 @@
 
 #include "assets.h"
 #include "banner_view.h"
+#include "edit_box.h"
 #include "events.h"
 #include "fonts.h"
 #include "hypertext_view.h"
@@ -59,7 +60,7 @@ void set_colour(QWidget *w, QPalette::ColorRole role, int colour)
 
 QLineEdit *make_edit(const ControlSpec &row, QWidget *container)
 {
-    auto *edit = new QLineEdit(container);
+    auto *edit = new EditBox(container);
     edit->setMaxLength(std::numeric_limits<int>::max());
     edit->setAlignment((row.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
     QPalette palette = edit->palette();
