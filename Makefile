@@ -9,8 +9,8 @@ JOBS ?= $(shell nproc)
 RUNTIME_DIR := $(abspath $(BUILD))/xdg-runtime
 XVFB := xvfb-run -a -s '-screen 0 1024x768x24'
 
-.PHONY: all deps configure build windows sanitize fuzz-build run test test-linux test-windows \
-	test-sanitize test-fuzz fuzz bench screenshot format clean
+.PHONY: all deps configure build windows windows-package sanitize fuzz-build package run test test-linux \
+	test-package test-windows test-sanitize test-fuzz fuzz bench screenshot format clean
 
 all: build
 
@@ -46,10 +46,18 @@ fuzz-build: deps
 		-DJPEG_LIBRARY=$(abspath $(FUZZ_BUILD))/jpeg/prefix/lib/libjpeg.a >/dev/null
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
 
+# The Windows installer and portable zip, beside parvelo.exe.
+windows-package: windows
+	@ls $(WINDOWS_BUILD)/parvelo-*-setup.exe $(WINDOWS_BUILD)/parvelo-*-windows.zip
+
+# The Debian package: $(BUILD)/parvelo_<version>_amd64.deb.
+package: build
+	@cd $(BUILD) && cpack >/dev/null && ls parvelo_*_amd64.deb
+
 run: build
 	@scripts/run-window $(BUILD)/app/parvelo
 
-test: test-linux test-windows test-sanitize test-fuzz
+test: test-linux test-package test-windows test-sanitize test-fuzz
 
 test-linux: build
 	@mkdir -p -m 700 $(RUNTIME_DIR)
@@ -62,6 +70,9 @@ test-sanitize: sanitize
 		ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		LSAN_OPTIONS=suppressions=$(abspath tests/lsan.supp):print_suppressions=0 \
 		$(XVFB) ctest --output-on-failure -j $(JOBS)
+
+test-package: package
+	@scripts/check-package $(BUILD)
 
 # A short run of every fuzzer; `make fuzz` runs them for FUZZ_SECONDS each.
 test-fuzz: fuzz-build

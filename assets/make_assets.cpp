@@ -1,5 +1,5 @@
-// Draws the banner and the window icon. Run once by hand; its output is committed:
-//   parvelo_make_assets <output folder>
+// Draws the banner, the window icon and the desktop icons. Run once by hand; its output
+// is committed:   parvelo_make_assets <output folder>   (with an icons/ folder in it)
 #include <QApplication>
 #include <QFont>
 #include <QImage>
@@ -60,12 +60,15 @@ QImage draw_banner()
     return banner;
 }
 
-QImage draw_icon()
+// The figure is drawn on a 32-unit grid, at whatever size is asked: each size is drawn,
+// none is scaled from another.
+QImage draw_icon(int size = 32)
 {
-    QImage icon(32, 32, QImage::Format_ARGB32);
+    QImage icon(size, size, QImage::Format_ARGB32);
     icon.fill(Qt::transparent);
     QPainter p(&icon);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 32.0, size / 32.0);
     p.setPen(QPen(QColor(120, 20, 0), 1));
     // Legs and arms, body, head.
     p.setBrush(QColor(210, 30, 20));
@@ -176,9 +179,12 @@ int main(int argc, char **argv)
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     const bool banner
         = write_progressive_jpeg(draw_banner(), (folder + "/banner.jpg").toLocal8Bit());
-    const QImage drawn = draw_icon();
-    const bool icon = drawn.save(folder + "/icon.png", "PNG")
-                      && write_icon(drawn, (folder + "/icon.ico").toLocal8Bit());
+    // The window icon for Windows, then the desktop's sizes (32 is the window icon too).
+    bool icon = write_icon(draw_icon(), (folder + "/icon.ico").toLocal8Bit());
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon = icon
+               && draw_icon(size).save(QStringLiteral("%1/icons/%2.png").arg(folder).arg(size),
+                                       "PNG");
     if (!banner || !icon) {
         std::fprintf(stderr, "could not write the assets to %s\n", qPrintable(folder));
         return 1;

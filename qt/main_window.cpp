@@ -132,7 +132,7 @@ MainWindow::MainWindow(Platform &platform, WindowMove mover)
                             | Qt::WindowCloseButtonHint;
     setWindowFlags(flags);
     setWindowTitle(text_of(window_title));
-    setWindowIcon(QIcon(u":/assets/icon.png"_s));
+    setWindowIcon(QIcon(u":/assets/icons/32.png"_s));
     setFixedSize(fixed_client_width, fixed_client_height);
     setFont(default_control_font());
     setAutoFillBackground(true);

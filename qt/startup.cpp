@@ -26,6 +26,9 @@ std::unique_ptr<MainWindow> create_main_window(Platform &platform, WindowMove mo
 int run_program(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    // The window's class and the desktop entry it belongs to, so that launchers group it.
+    QApplication::setApplicationName(QStringLiteral("Parvelo"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.tolvenar.Parvelo"));
     prepare_toolkit(app);
     const std::unique_ptr<Platform> platform = make_desktop_platform();
     const std::unique_ptr<MainWindow> window = create_main_window(*platform);

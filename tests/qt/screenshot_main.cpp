@@ -1,6 +1,7 @@
 // Writes the main window as PNG files, offscreen:
 //   parvelo_screenshot <file.png> [--example] [--ticks N [--every K]]
 //   parvelo_screenshot <file.png> --convert <picture>   (another picture as PNG)
+//   parvelo_screenshot <file.png> --grab-screen        (the whole X display, as it is)
 // --example types worked example 1 and presses 按钮1; --ticks runs N scroll ticks and
 // writes a frame every K of them as <file>-<tick>.png.
 #include "main_window.h"
@@ -12,8 +13,10 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 
 #include <cstdio>
+#include <string_view>
 
 using namespace parvelo;
 using namespace Qt::StringLiterals;
@@ -32,7 +35,8 @@ public:
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const bool grab = argc > 2 && std::string_view(argv[2]) == "--grab-screen";
+    qputenv("QT_QPA_PLATFORM", grab ? "xcb" : "offscreen");
     QApplication app(argc, argv);
     prepare_toolkit(app);
     const QStringList args = app.arguments();
@@ -43,6 +47,8 @@ int main(int argc, char **argv)
     const QString path = args[1];
     if (const qsizetype at = args.indexOf(u"--convert"_s); at > 0 && at + 1 < args.size())
         return QImage(args[at + 1]).save(path) ? 0 : 1;
+    if (grab)
+        return QGuiApplication::primaryScreen()->grabWindow(0).save(path) ? 0 : 1;
     InertDesktop desktop;
     auto window = create_main_window(desktop);
     window->show();
