@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstring>
 #include <cmath>
 #include <limits>
 #include <system_error>
@@ -229,75 +230,92 @@ std::string number_to_text(double value)
     std::array<char, 17> digits;
     digits.fill('0');
     int exponent = 0;
-    const auto read_scientific = [&](const char *begin, const char *end) {
-        const char *e = std::find(begin, end, 'e');
+    // Reads "d[.ddd]e±x": the digits into `digits`, the exponent; returns the digit count.
+    const auto read_scientific = [&](const char *p, const char *end) {
         int count = 0;
-        for (const char *p = begin; p < e && count < 17; ++p)
-            if (*p != '.')
+        for (; p < end && *p != 'e'; ++p)
+            if (*p != '.' && count < 17)
                 digits[count++] = *p;
-        const char *exp_begin = e + 1;
-        if (*exp_begin == '+')
-            ++exp_begin;
-        std::from_chars(exp_begin, end, exponent);
+        const bool negative = p + 1 < end && p[1] == '-';
+        exponent = 0;
+        for (p += 2; p < end; ++p)
+            exponent = exponent * 10 + (*p - '0');
+        if (negative)
+            exponent = -exponent;
         return count;
     };
     char sci[32];
     const double magnitude = std::fabs(value);
-    // For a normal number a shortest form of up to 13 digits is already the answer: the
-    // 17-digit form lies within a few units of its 17th digit, far from any boundary of
-    // the 14th-digit rounding. Subnormals have too few bits for that argument.
-    auto end = std::to_chars(sci, sci + sizeof sci, magnitude, std::chars_format::scientific).ptr;
-    if (read_scientific(sci, end) > 13 || magnitude < std::numeric_limits<double>::min()) {
+    const auto end
+        = std::to_chars(sci, sci + sizeof sci, magnitude, std::chars_format::scientific).ptr;
+    const int count = read_scientific(sci, end);
+    // The shortest form of a normal number serves as the 17 correctly rounded digits do,
+    // as far as the 14th. Up to 13 digits it is the answer itself: the 17-digit form lies
+    // within a few units of its 17th digit, far from any boundary of the 14th-digit
+    // rounding. From 15 digits on, no 14-digit decimal lies between it and the 17-digit
+    // form: such a decimal would be within half an ulp of the number, so it would read
+    // back as the number, and the shortest form would have 14 digits or fewer. A shortest
+    // form of exactly 14 digits may have been rounded up at its 14th digit, and subnormals
+    // have too few bits for the argument: those two take the 17 digits.
+    if (count == 14 || magnitude < std::numeric_limits<double>::min()) {
         digits.fill('0');
-        end = std::to_chars(sci, sci + sizeof sci, magnitude, std::chars_format::scientific, 16)
+        const auto exact
+            = std::to_chars(sci, sci + sizeof sci, magnitude, std::chars_format::scientific, 16)
                   .ptr;
-        read_scientific(sci, end);
+        read_scientific(sci, exact);
+    }
+    if (digits[13] >= '5') {
         // Round to 13 digits by the 14th digit alone.
-        if (digits[13] >= '5') {
-            int k = 12;
-            for (; k >= 0 && digits[k] == '9'; --k)
-                digits[k] = '0';
-            if (k >= 0) {
-                ++digits[k];
-            } else {
-                digits[0] = '1';
-                ++exponent;
-            }
+        int k = 12;
+        for (; k >= 0 && digits[k] == '9'; --k)
+            digits[k] = '0';
+        if (k >= 0) {
+            ++digits[k];
+        } else {
+            digits[0] = '1';
+            ++exponent;
         }
     }
     int significant = 13;
     while (significant > 1 && digits[significant - 1] == '0')
         --significant;
 
-    std::string out;
-    out.reserve(24);
+    // Built on the stack: the longest form, "-d.dddddddddddde-ddd", has 20 characters.
+    char out[24];
+    char *p = out;
     if (value < 0)
-        out += '-';
+        *p++ = '-';
+    const auto put = [&p](const char *from, int count) {
+        std::memcpy(p, from, static_cast<std::size_t>(count));
+        p += count;
+    };
     if (exponent < -4 || exponent >= 13) {
-        out += digits[0];
+        *p++ = digits[0];
         if (significant > 1) {
-            out += '.';
-            out.append(digits.data() + 1, significant - 1);
+            *p++ = '.';
+            put(digits.data() + 1, significant - 1);
         }
-        out += 'e';
-        out += exponent < 0 ? '-' : '+';
+        *p++ = 'e';
+        *p++ = exponent < 0 ? '-' : '+';
         const int magnitude = exponent < 0 ? -exponent : exponent;
-        out += static_cast<char>('0' + magnitude / 100);
-        out += static_cast<char>('0' + magnitude / 10 % 10);
-        out += static_cast<char>('0' + magnitude % 10);
+        *p++ = static_cast<char>('0' + magnitude / 100);
+        *p++ = static_cast<char>('0' + magnitude / 10 % 10);
+        *p++ = static_cast<char>('0' + magnitude % 10);
     } else if (exponent >= 0) {
         const int whole = exponent + 1;
-        out.append(digits.data(), whole);
+        put(digits.data(), whole);
         if (significant > whole) {
-            out += '.';
-            out.append(digits.data() + whole, significant - whole);
+            *p++ = '.';
+            put(digits.data() + whole, significant - whole);
         }
     } else {
-        out += "0.";
-        out.append(static_cast<std::size_t>(-exponent - 1), '0');
-        out.append(digits.data(), significant);
+        *p++ = '0';
+        *p++ = '.';
+        for (int zeros = -exponent - 1; zeros > 0; --zeros)
+            *p++ = '0';
+        put(digits.data(), significant);
     }
-    return out;
+    return std::string(out, p);
 }
 
 std::string integer_to_text(std::int32_t value)
