@@ -86,6 +86,7 @@ test-windows: windows
 
 bench: build windows
 	@$(BUILD)/bench/parvelo_bench
+	@bench/cost $(BUILD)
 	@bench/windows-cost $(WINDOWS_BUILD)
 
 screenshot: build windows

@@ -31,10 +31,11 @@ int QtTextMeasure::height(const TextStyle &style) const
     return QFontMetrics(font_of(style)).height();
 }
 
-HypertextView::HypertextView(QWidget *parent, bool bordered, Platform &platform)
+HypertextView::HypertextView(QWidget *parent, bool bordered, Platform &platform, bool moving)
     : QWidget(parent)
     , model(measure, bordered)
     , platform(platform)
+    , moving(moving)
 {
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -46,14 +47,14 @@ void HypertextView::mouseMoveEvent(QMouseEvent *event)
 {
     const QPoint p = event->position().toPoint();
     if (model.pointer_moved(p.x(), p.y()))
-        update();
+        changed();
     setCursor(model.hand_at(p.x(), p.y()) ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
 void HypertextView::leaveEvent(QEvent *)
 {
     if (model.pointer_left())
-        update();
+        changed();
     setCursor(Qt::ArrowCursor);
 }
 
@@ -64,9 +65,21 @@ void HypertextView::mousePressEvent(QMouseEvent *event)
                    event->position().toPoint().y());
 }
 
-void HypertextView::paintEvent(QPaintEvent *)
+void HypertextView::changed()
 {
-    QPainter painter(this);
+    stale = true;
+    update();
+}
+
+void HypertextView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange)
+        changed();
+    QWidget::changeEvent(event);
+}
+
+void HypertextView::render(QPainter &painter)
+{
     painter.fillRect(rect(), palette().window());
     if (model.bordered()) {
         painter.setPen(palette().color(QPalette::Dark));
@@ -83,6 +96,27 @@ void HypertextView::paintEvent(QPaintEvent *)
         painter.setPen(QColor::fromRgb(style.colour));
         painter.drawText(QPoint(box.left, box.baseline), text_of(box.text));
     }
+}
+
+void HypertextView::paintEvent(QPaintEvent *event)
+{
+    if (!moving) {
+        QPainter painter(this);
+        render(painter);
+        return;
+    }
+    if (stale || picture.deviceIndependentSize().toSize() != size()) {
+        const qreal ratio = devicePixelRatioF();
+        picture = QPixmap(size() * ratio);
+        picture.setDevicePixelRatio(ratio);
+        QPainter painter(&picture);
+        render(painter);
+        stale = false;
+    }
+    const QRect exposed = event->rect();
+    QPainter(this).drawPixmap(exposed, picture,
+                              QRectF(exposed.topLeft() * picture.devicePixelRatio(),
+                                     exposed.size() * picture.devicePixelRatio()));
 }
 
 } // namespace parvelo

@@ -3,6 +3,7 @@
 #include "hypertext.h"
 
 #include <QFont>
+#include <QPixmap>
 #include <QWidget>
 
 namespace parvelo {
@@ -22,10 +23,12 @@ public:
 class HypertextView : public QWidget
 {
 public:
-    HypertextView(QWidget *parent, bool bordered, Platform &platform);
+    // `moving`: the view is moved often (the link bar), so its content is drawn once and
+    // kept as a picture; a view that stays where it is draws straight to the screen.
+    HypertextView(QWidget *parent, bool bordered, Platform &platform, bool moving = false);
 
-    void set_style_sheet(const std::string &sheet) { model.set_style_sheet(sheet), update(); }
-    void set_content(std::string_view content) { model.set_content(content), update(); }
+    void set_style_sheet(const std::string &sheet) { model.set_style_sheet(sheet), changed(); }
+    void set_content(std::string_view content) { model.set_content(content), changed(); }
 
     // The link whose drawn label holds `pos` (widget coordinates), or -1.
     int link_at(QPoint pos) const { return model.link_at(pos.x(), pos.y()); }
@@ -33,15 +36,24 @@ public:
     const HyperDocument &document() const { return model.document(); }
 
 protected:
-    void paintEvent(QPaintEvent *) override;
+    void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *) override;
 
 private:
+    void changed();
+    void render(QPainter &painter);
+
     QtTextMeasure measure;
     HypertextModel model;
     Platform &platform;
+    // The whole view, drawn once and copied as often as it is exposed: a moving link bar
+    // only brings its picture along.
+    bool moving;
+    QPixmap picture;
+    bool stale = true;
 };
 
 } // namespace parvelo

@@ -201,9 +201,11 @@ QWidget *MainWindow::build(const ControlSpec &row, QWidget *container)
     }
     case Kind::Hypertext: {
         const bool notes = row.name == usage_notes_view;
-        auto *view = new HypertextView(container, notes, desktop);
+        auto *view = new HypertextView(container, notes, desktop, row.name == link_bar_view);
         view->set_style_sheet(default_style_sheet);
         view->set_content(row.text);
+        if (row.name == link_bar_view)
+            link_bar = view;
         return view;
     }
     }
@@ -244,31 +246,28 @@ BarRect MainWindow::window_outer() const
 
 BarRect MainWindow::bar() const
 {
-    const QRect r = find(link_bar_view)->geometry();
+    const QRect r = link_bar->geometry();
     return {r.left(), r.top(), r.width(), r.height()};
 }
 
 void MainWindow::set_bar_left(int left)
 {
-    QWidget *view = find(link_bar_view);
-    view->move(left, view->y());
+    link_bar->move(left, link_bar->y());
 }
 
 void MainWindow::set_bar_top(int top)
 {
-    QWidget *view = find(link_bar_view);
-    view->move(view->x(), top);
+    link_bar->move(link_bar->x(), top);
 }
 
 void MainWindow::set_bar_width(int width)
 {
-    QWidget *view = find(link_bar_view);
-    view->resize(width, view->height());
+    link_bar->resize(width, link_bar->height());
 }
 
 void MainWindow::set_bar_content(std::string_view html)
 {
-    hypertext(link_bar_view)->set_content(html);
+    link_bar->set_content(html);
 }
 
 void MainWindow::set_timer_period(std::string_view timer, int milliseconds)

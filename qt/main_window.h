@@ -67,6 +67,7 @@ private:
 
     Platform &desktop;
     WindowMove move_window;
+    HypertextView *link_bar = nullptr; // moved at every scroll tick
     std::string tag;
     QHash<QString, QWidget *> controls;
     QHash<QString, IntervalTimer *> timers;

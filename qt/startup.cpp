@@ -6,8 +6,29 @@
 #include <QApplication>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTimer>
+
+#include <malloc.h>
 
 namespace parvelo {
+
+namespace {
+
+// What start-up needed only for a while (the font configuration's parse, the banner's
+// decoding, the first layouts) goes back to the system once the first frame is painted.
+class ReturnStartUpMemory : public QObject
+{
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, [] { malloc_trim(0); });
+        }
+        return false;
+    }
+};
+
+} // namespace
 
 void prepare_toolkit(QApplication &app)
 {
@@ -33,6 +54,8 @@ int run_program(int argc, char **argv)
     const std::unique_ptr<Platform> platform = make_desktop_platform();
     const std::unique_ptr<MainWindow> window = create_main_window(*platform);
     window->show();
+    ReturnStartUpMemory trim;
+    window->installEventFilter(&trim);
     return app.exec();
 }
 

@@ -22,13 +22,14 @@ TEST(QtTextMeasure, SongFaceHasSimSunWidths)
     EXPECT_EQ(measure.width("     ", body), 30);
 }
 
-class ViewTest : public ::testing::Test
+// Both kinds of view: drawn straight to the screen, and kept as a picture (the link bar).
+class ViewTest : public ::testing::TestWithParam<bool>
 {
 protected:
     void SetUp() override
     {
         host.resize(300, 40);
-        view = new HypertextView(&host, false, desktop);
+        view = new HypertextView(&host, false, desktop, GetParam());
         view->setGeometry(0, 0, 300, 20);
         view->set_style_sheet(default_style_sheet);
         // Labels at x 13..25 and 49..61 (6 px per byte, drawn from x 1).
@@ -62,7 +63,7 @@ protected:
     HypertextView *view = nullptr;
 };
 
-TEST_F(ViewTest, HoverUnderlinesAndShowsTheHand)
+TEST_P(ViewTest, HoverUnderlinesAndShowsTheHand)
 {
     move({18, 8});
     EXPECT_EQ(view->hovered_link(), 0);
@@ -74,7 +75,7 @@ TEST_F(ViewTest, HoverUnderlinesAndShowsTheHand)
     EXPECT_EQ(view->hovered_link(), 1);
 }
 
-TEST_F(ViewTest, PressOpensOnlyALinksTarget)
+TEST_P(ViewTest, PressOpensOnlyALinksTarget)
 {
     struct Case
     {
@@ -97,7 +98,7 @@ TEST_F(ViewTest, PressOpensOnlyALinksTarget)
     }
 }
 
-TEST_F(ViewTest, OpensOnThePressNotTheRelease)
+TEST_P(ViewTest, OpensOnThePressNotTheRelease)
 {
     QTest::mousePress(view, Qt::LeftButton, {}, {18, 8});
     EXPECT_EQ(opened().size(), 1u);
@@ -105,16 +106,13 @@ TEST_F(ViewTest, OpensOnThePressNotTheRelease)
     EXPECT_EQ(opened().size(), 1u);
 }
 
-TEST_F(ViewTest, DrawsLinksBlueAndTheHoveredOneUnderlined)
+// Whether the label AB is drawn blue, and underlined.
+std::pair<bool, bool> label_look(const QImage &image)
 {
-    move({18, 8});
-    const QImage image = view->grab().toImage();
-    // Some pixel of the label is blue; under it, the underline row is blue too.
     bool blue = false;
     for (int x = 13; x < 25; ++x)
         for (int y = 1; y < 16; ++y)
             blue = blue || image.pixelColor(x, y) == QColor(Qt::blue);
-    EXPECT_TRUE(blue);
     bool underline_row = false;
     for (int y = 10; y < 17 && !underline_row; ++y) {
         int run = 0;
@@ -122,10 +120,22 @@ TEST_F(ViewTest, DrawsLinksBlueAndTheHoveredOneUnderlined)
             run += image.pixelColor(x, y) == QColor(Qt::blue);
         underline_row = run >= 10;
     }
-    EXPECT_TRUE(underline_row);
+    return {blue, underline_row};
+}
+
+TEST_P(ViewTest, DrawsLinksBlueAndTheHoveredOneUnderlined)
+{
+    move({18, 8});
+    const QImage image = view->grab().toImage();
+    EXPECT_EQ(label_look(image), std::make_pair(true, true));
     // No other pixel of the blank before the label is drawn.
     for (int x = 0; x < 12; ++x)
         EXPECT_EQ(image.pixelColor(x, 8), view->palette().color(QPalette::Window)) << x;
+    move({30, 8}); // off the link: the underline goes
+    EXPECT_EQ(label_look(view->grab().toImage()), std::make_pair(true, false));
 }
+
+INSTANTIATE_TEST_SUITE_P(Kinds, ViewTest, ::testing::Values(false, true),
+                         [](const auto &info) { return info.param ? "Kept" : "Direct"; });
 
 } // namespace
