@@ -5,6 +5,8 @@
 //   bare_qt ticks N         N of those moves, each with its repaint, counted by callgrind
 // A last argument "text" puts one line of Chinese text on the window (in the Song face):
 // what drawing any text at all costs, font database and all.
+#include "first_paint.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QLabel>
@@ -14,21 +16,6 @@
 #include <valgrind/callgrind.h>
 
 #include <cstring>
-
-namespace {
-
-// Ends the program once the window's first paint has reached the screen.
-class QuitAtFirstPaint : public QObject
-{
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-        return false;
-    }
-};
-
-} // namespace
 
 // Not inlined: callgrind counts this function alone.
 [[gnu::noinline]] void strip_tick(QWidget *strip)

@@ -3,6 +3,7 @@
 // three seconds of caret blinking and link-bar scrolling with that box focused, and how
 // long a preset click takes until its results are painted.
 //   xvfb-run -a bench/long-text      (or QT_QPA_PLATFORM=offscreen)
+#include "inert_platform.h"
 #include "main_window.h"
 #include "platform.h"
 #include "startup.h"
@@ -20,14 +21,6 @@
 using namespace parvelo;
 
 namespace {
-
-class InertDesktop final : public Platform
-{
-public:
-    bool create_process(const std::string &) override { return false; }
-    bool shell_open(const std::string &, const std::string &, ShowState) override { return false; }
-    PointerPosition cursor_position() const override { return {-10000, -10000}; }
-};
 
 // Runs the loop for `ms` and returns the longest gap between two turns of it.
 qint64 longest_stall(QApplication &app, int ms)
@@ -52,7 +45,7 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     prepare_toolkit(app);
-    InertDesktop desktop;
+    fakes::InertPlatform desktop;
     const auto window = create_main_window(desktop);
     window->show();
     window->activateWindow();

@@ -6,6 +6,8 @@
 #include "qt_timer.h"
 #include "startup.h"
 
+#include "first_paint.h"
+
 #include <QApplication>
 
 #include <valgrind/callgrind.h>
@@ -13,20 +15,6 @@
 #include <cstring>
 
 using namespace parvelo;
-
-namespace {
-
-class QuitAtFirstPaint : public QObject
-{
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-        return false;
-    }
-};
-
-} // namespace
 
 [[gnu::noinline]] void scroll_tick(MainWindow &window)
 {

@@ -4,6 +4,7 @@
 //   parvelo_screenshot <file.png> --grab-screen        (the whole X display, as it is)
 // --example types worked example 1 and presses 按钮1; --ticks runs N scroll ticks and
 // writes a frame every K of them as <file>-<tick>.png.
+#include "inert_platform.h"
 #include "main_window.h"
 #include "platform.h"
 #include "qt_timer.h"
@@ -21,18 +22,6 @@
 using namespace parvelo;
 using namespace Qt::StringLiterals;
 
-namespace {
-
-class InertDesktop final : public Platform
-{
-public:
-    bool create_process(const std::string &) override { return false; }
-    bool shell_open(const std::string &, const std::string &, ShowState) override { return false; }
-    PointerPosition cursor_position() const override { return {-1000, -1000}; }
-};
-
-} // namespace
-
 int main(int argc, char **argv)
 {
     const bool grab = argc > 2 && std::string_view(argv[2]) == "--grab-screen";
@@ -49,7 +38,7 @@ int main(int argc, char **argv)
         return QImage(args[at + 1]).save(path) ? 0 : 1;
     if (grab)
         return QGuiApplication::primaryScreen()->grabWindow(0).save(path) ? 0 : 1;
-    InertDesktop desktop;
+    fakes::InertPlatform desktop;
     auto window = create_main_window(desktop);
     window->show();
 

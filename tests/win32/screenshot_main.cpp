@@ -2,6 +2,7 @@
 //   parvelo_win32_screenshot <file.bmp> [--example] [--ticks N] [--dpi D]
 // --example types worked example 1 and presses 按钮1; --ticks lets the link bar scroll N
 // ticks first.
+#include "inert_platform.h"
 #include "main_window.h"
 #include "message_loop.h"
 #include "platform.h"
@@ -19,14 +20,6 @@ using namespace parvelo;
 using namespace parvelo::win32;
 
 namespace {
-
-class InertDesktop final : public Platform
-{
-public:
-    bool create_process(const std::string &) override { return false; }
-    bool shell_open(const std::string &, const std::string &, ShowState) override { return false; }
-    PointerPosition cursor_position() const override { return {-10000, -10000}; }
-};
 
 bool write_bmp(const char *path, HWND window)
 {
@@ -77,7 +70,7 @@ int main(int argc, char **argv)
         else if (!std::strcmp(argv[i], "--dpi") && i + 1 < argc)
             dpi = std::atoi(argv[++i]);
     }
-    InertDesktop desktop;
+    fakes::InertPlatform desktop;
     const auto window = create_main_window(desktop, dpi);
     ShowWindow(window->handle(), SW_SHOW);
     SetForegroundWindow(window->handle());
