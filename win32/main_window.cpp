@@ -148,14 +148,14 @@ MainWindow::~MainWindow()
     }
 }
 
-HFONT MainWindow::font_for(FontSpec spec)
+HFONT MainWindow::font_for(FontSpec wanted)
 {
-    if (spec.pixels == 0)
-        spec = {12, false}; // SimSun at 12 px, as Chinese Windows draws its controls
+    if (wanted.pixels == 0)
+        wanted = {12, false}; // SimSun at 12 px, as Chinese Windows draws its controls
     for (const auto &[made, font] : fonts)
-        if (made.pixels == spec.pixels && made.bold == spec.bold)
+        if (made.pixels == wanted.pixels && made.bold == wanted.bold)
             return font.get();
-    fonts.emplace_back(spec, make_font(scaled(spec.pixels, scale), spec.bold));
+    fonts.emplace_back(wanted, make_font(scaled(wanted.pixels, scale), wanted.bold));
     return fonts.back().second.get();
 }
 

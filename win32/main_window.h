@@ -91,7 +91,7 @@ private:
     static const Route routes[];
 
     void create_control(const ControlSpec &row);
-    HFONT font_for(FontSpec spec);
+    HFONT font_for(FontSpec wanted);
     RECT scaled_rect(int left, int top, int width, int height) const;
     void place_bar(UINT flags);
     const ControlSpec *spec_of(HWND control) const;
