@@ -240,6 +240,8 @@ int MainWindow::timer_period(std::string_view timer) const
 
 bool MainWindow::filter(const MSG &message)
 {
+    if (message.message != WM_KEYDOWN && message.message != WM_LBUTTONDOWN)
+        return false; // the rest, ticks and paints included, go on at once
     if (!window || (message.hwnd != window && !IsChild(window, message.hwnd)))
         return false;
     switch (message.message) {
