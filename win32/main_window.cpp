@@ -178,8 +178,10 @@ void MainWindow::create_control(const ControlSpec &row)
         views.back()->set_style_sheet(default_style_sheet);
         views.back()->set_content(row.text);
         made = views.back()->handle();
-        if (row.name == link_bar_view)
+        if (row.name == link_bar_view) {
+            link_bar = views.back().get();
             bar_rect = {row.left, row.top, row.width, row.height};
+        }
     } else if (row.kind == Kind::Picture) {
         banner = std::make_unique<PictureWindow>(parent, r, decode_jpeg(banner_jpeg()), scale);
         made = banner->handle();
@@ -300,7 +302,7 @@ BarRect MainWindow::window_outer() const
 void MainWindow::place_bar(UINT flags)
 {
     const RECT r = scaled_rect(bar_rect.left, bar_rect.top, bar_rect.width, bar_rect.height);
-    SetWindowPos(control(link_bar_view), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+    SetWindowPos(link_bar->handle(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                  SWP_NOZORDER | SWP_NOACTIVATE | flags);
 }
 
@@ -324,9 +326,7 @@ void MainWindow::set_bar_width(int width)
 
 void MainWindow::set_bar_content(std::string_view html)
 {
-    for (const auto &view : views)
-        if (view->handle() == control(link_bar_view))
-            view->set_content(html);
+    link_bar->set_content(html);
 }
 
 void MainWindow::set_timer_period(std::string_view timer, int milliseconds)

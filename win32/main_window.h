@@ -116,6 +116,7 @@ private:
     std::map<HWND, const ControlSpec *> rows;
     std::vector<std::pair<FontSpec, Font>> fonts;
     std::vector<std::unique_ptr<HypertextWindow>> views;
+    HypertextWindow *link_bar = nullptr; // moved at every scroll tick
     std::unique_ptr<PictureWindow> banner;
     std::array<Timer, 2> timers;
     BarRect bar_rect = {};
